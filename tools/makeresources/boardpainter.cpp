@@ -286,19 +286,26 @@ void BoardPainter::paintSilkscreen()
 
 void BoardPainter::paintSheen()
 {
+    // The glossy mask mirrors a broad, soft light above and to the left of
+    // the camera: a wide diagonal band and a brighter glare inside it.
     m_painter.save();
     m_painter.setClipPath(roundedRect(Board, BoardCorner));
-    QLinearGradient band(Board.topLeft(), Board.bottomRight());
+    QLinearGradient band(Board.topLeft(), Board.topLeft() + QPointF(Board.width() * 0.9, Board.height() * 0.75));
     band.setColorAt(0.00, QColor(255, 255, 255, 0));
-    band.setColorAt(0.30, QColor(255, 255, 255, 14));
-    band.setColorAt(0.42, QColor(236, 255, 240, 38));
-    band.setColorAt(0.52, QColor(255, 255, 255, 12));
+    band.setColorAt(0.22, QColor(255, 255, 255, 10));
+    band.setColorAt(0.38, QColor(230, 255, 236, 46));
+    band.setColorAt(0.47, QColor(240, 255, 244, 30));
+    band.setColorAt(0.60, QColor(255, 255, 255, 6));
     band.setColorAt(1.00, QColor(255, 255, 255, 0));
     m_painter.fillRect(Board, band);
-    QRadialGradient glare(QPointF(180, 150), 230);
-    glare.setColorAt(0.0, QColor(255, 255, 255, 26));
+    QRadialGradient glare(QPointF(190, 170), 210);
+    glare.setColorAt(0.0, QColor(255, 255, 255, 34));
     glare.setColorAt(1.0, QColor(255, 255, 255, 0));
     m_painter.fillRect(Board, glare);
+    QLinearGradient fall(Board.topLeft(), Board.bottomRight());
+    fall.setColorAt(0.6, QColor(0, 0, 0, 0));
+    fall.setColorAt(1.0, QColor(0, 0, 0, 40));
+    m_painter.fillRect(Board, fall);
     m_painter.restore();
 }
 
@@ -707,6 +714,13 @@ void BoardPainter::shroud(const QRectF &body, bool notchOnLeft)
     m_painter.setPen(QPen(QColor(96, 96, 100), 0.6));
     m_painter.drawLine(body.topLeft() + QPointF(1, 0.6), body.topRight() + QPointF(-1, 0.6));
     m_painter.drawLine(body.topLeft() + QPointF(0.6, 1), body.bottomLeft() + QPointF(0.6, -1));
+
+    QLinearGradient gloss(body.topLeft(), body.bottomLeft());
+    gloss.setColorAt(0.0, QColor(255, 255, 255, 0));
+    gloss.setColorAt(0.25, QColor(255, 255, 255, 18));
+    gloss.setColorAt(0.4, QColor(255, 255, 255, 0));
+    m_painter.fillRect(QRectF(body.left(), body.top(), 8, body.height()), gloss);
+    m_painter.fillRect(QRectF(body.right() - 8, body.top(), 8, body.height()), gloss);
 
     QPainterPath key;
     const QPointF k = body.topLeft() + QPointF(body.width() / 2, 3.5);
