@@ -7,7 +7,7 @@ packages=(
     cmake make g++ pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev
     libjpeg62-turbo-dev
-    xvfb xauth openbox xdotool x11-utils imagemagick
+    xvfb xauth openbox xdotool wmctrl x11-utils imagemagick
 )
 
 missing=()

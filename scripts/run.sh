@@ -36,6 +36,6 @@ sleep 1.5
 import -window root "$screenshot"
 echo "$screenshot"
 
-xdotool windowclose "$window" 2>/dev/null || kill "$app_pid"
+wmctrl -i -c "$window" 2>/dev/null || kill "$app_pid"
 wait "$app_pid"
 xvfb_session_stop

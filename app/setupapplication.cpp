@@ -1,0 +1,20 @@
+#include "setupapplication.h"
+
+#include "exceptionreporter.h"
+
+SetupApplication::SetupApplication(int &argc, char **argv)
+    : QApplication(argc, argv)
+{
+    setApplicationName(QStringLiteral("Settings"));
+    setApplicationDisplayName(QString());
+}
+
+bool SetupApplication::notify(QObject *receiver, QEvent *event)
+{
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (...) {
+        ExceptionReporter::HandleException(std::current_exception());
+        return false;
+    }
+}
