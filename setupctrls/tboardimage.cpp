@@ -1,5 +1,8 @@
 #include "tboardimage.h"
 
+#include "activatefirstevent.h"
+#include "tboardhighlight.h"
+
 #include <QMainWindow>
 #include <QPainter>
 
@@ -169,6 +172,22 @@ QImage TBoardImage::Background(const QRect &area) const
     painter.translate(-area.topLeft());
     DrawPicture(painter);
     return background;
+}
+
+// Runs the first highlight through what pointing at it, clicking it and
+// moving away does, which leaves its popup open and pinned. WParam 1 makes
+// the pointer notifications count as relayed.
+bool TBoardImage::event(QEvent *event)
+{
+    if (event->type() != ActivateFirstEvent::WM_ACTIVATEFIRST)
+        return QWidget::event(event);
+    if (m_First) {
+        const bool relayed = static_cast<ActivateFirstEvent *>(event)->WParam == 1;
+        m_First->HandleMouseEnter(relayed);
+        m_First->Click();
+        m_First->HandleMouseLeave(relayed);
+    }
+    return true;
 }
 
 void TBoardImage::paintEvent(QPaintEvent *)

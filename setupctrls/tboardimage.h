@@ -58,6 +58,7 @@ public:
     QImage Background(const QRect &rect) const;
 
 protected:
+    bool event(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 
 private:
