@@ -1,10 +1,16 @@
 #include "tmainform.h"
 
 #include "boardpage.h"
+#include "tapplication.h"
+#include "thelpform.h"
+#include "tsetupsupporter.h"
+#include "ttechform.h"
+#include "tthreejumper.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QIcon>
+#include <QRadioButton>
 
 TMainForm::TMainForm(QWidget *parent)
     : QMainWindow(parent)
@@ -27,6 +33,7 @@ TMainForm::TMainForm(QWidget *parent)
     setCentralWidget(client);
 
     BoardPage::Load(*this);
+    FormCreate();
 }
 
 QWidget *TMainForm::ClientArea() const
@@ -34,9 +41,64 @@ QWidget *TMainForm::ClientArea() const
     return centralWidget();
 }
 
+void TMainForm::FormCreate()
+{
+    TApplication::SetOnIdle([this](QObject *sender, bool &done) { SetSup->ApplicationIdle(sender, done); });
+}
+
 void TMainForm::Exit2Click()
 {
     close();
+}
+
+void TMainForm::Howtousethisprogram1Click()
+{
+    if (SetSup->HelpForm())
+        SetSup->HelpForm()->show();
+}
+
+void TMainForm::TechnicalSupport1Click()
+{
+    if (SetSup->TechForm())
+        SetSup->TechForm()->show();
+}
+
+void TMainForm::PullJumperClick()
+{
+    switch (PullJumper->JumperState()) {
+    case TThreeJumper::jsOpen:
+        PullNoRadio->setChecked(true);
+        break;
+    case TThreeJumper::jsLeft:
+        PullUpRadio->setChecked(true);
+        break;
+    case TThreeJumper::jsRight:
+        PullDownRadio->setChecked(true);
+        break;
+    }
+}
+
+void TMainForm::PullRadioClick()
+{
+    if (PullUpRadio->isChecked())
+        PullJumper->SetJumperState(TThreeJumper::jsLeft);
+    else if (PullDownRadio->isChecked())
+        PullJumper->SetJumperState(TThreeJumper::jsRight);
+    else
+        PullJumper->SetJumperState(TThreeJumper::jsOpen);
+}
+
+void TMainForm::BusPowerJumperClick()
+{
+    if (BusPowerJumper->JumperState() == TThreeJumper::jsRight)
+        BusPowerRadio->setChecked(true);
+    else
+        ExtPowerRadio->setChecked(true);
+}
+
+void TMainForm::BusPowerRadioClick()
+{
+    BusPowerJumper->SetJumperState(BusPowerRadio->isChecked() ? TThreeJumper::jsRight : TThreeJumper::jsLeft);
 }
 
 // Closing the main window ends the program even while popups and the

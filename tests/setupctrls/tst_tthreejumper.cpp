@@ -1,18 +1,12 @@
+#include "tradiopanel.h"
 #include "tthreejumper.h"
 
 #include <QGuiApplication>
 #include <QSignalSpy>
 #include <QtTest>
 
-// Stand-ins with the class names the jumper looks for; only the name
-// matters to it.
-class TRadioPanel : public QWidget
-{
-    Q_OBJECT
-public:
-    using QWidget::QWidget;
-};
-
+// Derives from the radio panel under another name, which the jumper must
+// not take for a radio panel.
 class TDerivedRadioPanel : public TRadioPanel
 {
     Q_OBJECT
