@@ -67,6 +67,8 @@ private slots:
     void init();
     void cleanup();
 
+    void mainWindow();
+    void exitClosesTheWindow();
     void creationOrder();
     void components_data();
     void components();
@@ -101,6 +103,28 @@ void tst_BoardPage::cleanup()
     TApplication::SetMainForm(nullptr);
     delete form;
     form = nullptr;
+}
+
+void tst_BoardPage::mainWindow()
+{
+    QCOMPARE(form->objectName(), QString("MainForm"));
+    QCOMPARE(form->windowTitle(), QString("Setup"));
+    QVERIFY(form->windowState() & Qt::WindowMaximized);
+    QCOMPARE(form->ClientArea()->palette().color(QPalette::Window), QColor(Qt::white));
+    QCOMPARE(form->font().pointSize(), 8);
+    QVERIFY(!form->windowIcon().isNull());
+    QCOMPARE(form->windowIcon().availableSizes().value(0), QSize(32, 32));
+    QCOMPARE(captions(form->File1->actions()), QStringList("&Exit"));
+    QCOMPARE(captions(form->Help1->actions()),
+             QStringList({ "H&ow to use this program", "&Technical Support" }));
+}
+
+void tst_BoardPage::exitClosesTheWindow()
+{
+    form->DataHighlight0->MenuEntryClick(form->DataHighlight0);
+    QVERIFY(visiblePopup());
+    form->Exit2->trigger();
+    QVERIFY(!form->isVisible());
 }
 
 void tst_BoardPage::creationOrder()
