@@ -25,3 +25,13 @@ test: build
 
 clean:
 	@rm -rf $(BUILD_DIR)
+
+# The Debian package, from a Release build of only what it installs.
+PACKAGE_DIR ?= build-package
+.PHONY: package
+
+package: deps
+	@bash scripts/install-deps.sh dpkg-dev
+	@cmake -S . -B $(PACKAGE_DIR) -DCMAKE_BUILD_TYPE=Release
+	@cmake --build $(PACKAGE_DIR) -j $(JOBS) --target Settings setup_icons
+	@cd $(PACKAGE_DIR) && cpack -G DEB

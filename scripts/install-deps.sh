@@ -8,6 +8,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools libgl-dev
     libjpeg62-turbo-dev
     xvfb xauth openbox xdotool wmctrl x11-utils imagemagick
+    desktop-file-utils
 )
 
 missing=()
