@@ -7,6 +7,7 @@ SetupApplication::SetupApplication(int &argc, char **argv)
 {
     setApplicationName(QStringLiteral("Settings"));
     setApplicationDisplayName(QString());
+    setDesktopFileName(QStringLiteral("net.setupguide.Setup"));
 }
 
 bool SetupApplication::notify(QObject *receiver, QEvent *event)

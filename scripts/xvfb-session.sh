@@ -3,21 +3,25 @@
 
 xvfb_session_start() {
     local size=${1:-1280x1024}
-    local n
-    for n in $(seq 90 140); do
-        [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] || break
-    done
-    Xvfb ":$n" -screen 0 "${size}x24" -nolisten tcp >/dev/null 2>&1 &
+    local fifo
+    fifo=$(mktemp -u)
+    mkfifo "$fifo"
+    # The server picks a free display itself and writes its number, so that
+    # sessions started at the same moment never share one.
+    Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
     XVFB_PID=$!
+    local n
+    read -r -t 20 n <"$fifo" || n=""
+    rm -f "$fifo"
+    if [ -z "$n" ]; then
+        echo "Xvfb did not start" >&2
+        return 1
+    fi
     export DISPLAY=":$n"
-    for _ in $(seq 1 100); do
-        xdpyinfo >/dev/null 2>&1 && break
-        sleep 0.05
-    done
     openbox >/dev/null 2>&1 &
     OPENBOX_PID=$!
     # openbox takes the screen a moment after it starts
-    for _ in $(seq 1 100); do
+    for _ in $(seq 1 200); do
         xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
         sleep 0.05
     done
