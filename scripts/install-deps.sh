@@ -3,6 +3,7 @@
 # Quiet and quick when everything is already there.
 set -euo pipefail
 
+# Packages named on the command line replace the list (make fuzz adds clang).
 packages=(
     cmake make g++ pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev
@@ -10,6 +11,9 @@ packages=(
     xvfb xauth openbox xdotool wmctrl x11-utils imagemagick
     desktop-file-utils
 )
+if [ $# -gt 0 ]; then
+    packages=("$@")
+fi
 
 missing=()
 for p in "${packages[@]}"; do
