@@ -1,6 +1,7 @@
 #include "jpegloader.h"
 
 #include <QFile>
+#include <QImageReader>
 
 #include <csetjmp>
 #include <cstdio>
@@ -57,6 +58,12 @@ bool decodeInto(QByteArrayView data, QImage &image)
 #else
     info.out_color_space = JCS_EXT_ARGB;
 #endif
+    // A few header bytes can claim a picture of many gigabytes; refuse what
+    // Qt's own image readers would refuse before anything is allocated.
+    jpeg_calc_output_dimensions(&info);
+    const qint64 limit = qint64(QImageReader::allocationLimit()) * 1024 * 1024;
+    if (limit > 0 && qint64(info.output_width) * info.output_height * 4 > limit)
+        errorExit(reinterpret_cast<j_common_ptr>(&info));
     jpeg_start_decompress(&info);
 
     image = QImage(static_cast<int>(info.output_width), static_cast<int>(info.output_height),

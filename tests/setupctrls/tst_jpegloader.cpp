@@ -4,6 +4,7 @@
 
 #include <QImageWriter>
 #include <QPainter>
+#include <QtEndian>
 
 namespace {
 
@@ -27,6 +28,43 @@ QImage blocks()
     painter.fillRect(0, 0, 32, 24, QColor(200, 30, 30));
     painter.fillRect(32, 24, 32, 24, QColor(20, 60, 200));
     return image;
+}
+
+// The progressive frame header's height and width replaced.
+QByteArray withSize(QByteArray jpeg, quint16 width, quint16 height)
+{
+    const qsizetype frame = jpeg.indexOf("\xFF\xC2");
+    qToBigEndian(height, jpeg.data() + frame + 5);
+    qToBigEndian(width, jpeg.data() + frame + 7);
+    return jpeg;
+}
+
+// A complete greyscale picture of one flat grey. Its Huffman tables hold a
+// single one-bit code each, so every 8 x 8 block takes two zero bits and a
+// large picture stays small.
+QByteArray flatGrey(quint16 width, quint16 height)
+{
+    QByteArray data("\xFF\xD8");
+    const auto segment = [&data](char marker, const QByteArray &body) {
+        data += '\xFF';
+        data += marker;
+        data += char((body.size() + 2) >> 8);
+        data += char((body.size() + 2) & 0xFF);
+        data += body;
+    };
+    const QByteArray oneCode = QByteArray(1, 1) + QByteArray(16, 0);
+    segment('\xDB', QByteArray(1, 0) + QByteArray(64, 1));
+    QByteArray frame(5, 8);
+    qToBigEndian(height, frame.data() + 1);
+    qToBigEndian(width, frame.data() + 3);
+    segment('\xC0', frame + QByteArray("\x01\x01\x11\x00", 4));
+    segment('\xC4', QByteArray(1, 0x00) + oneCode);
+    segment('\xC4', QByteArray(1, 0x10) + oneCode);
+    segment('\xDA', QByteArray("\x01\x01\x00\x00\x3F\x00", 6));
+    const qsizetype blocks = qsizetype((width + 7) / 8) * ((height + 7) / 8);
+    data += QByteArray((blocks * 2 + 7) / 8, 0);
+    data += "\xFF\xD9";
+    return data;
 }
 
 } // namespace
@@ -86,6 +124,10 @@ void tst_JpegLoader::badDataGivesEmptyPicture_data()
     for (qsizetype i = 200; i < scrambled.size() - 2; i += 7)
         scrambled[i] = char(0xFF);
     QTest::newRow("scrambled") << scrambled;
+    // Found by fuzzing: eleven gigabytes were allocated for this header
+    // before a single pixel was read.
+    QTest::newRow("header claims 64015 x 44312") << withSize(good, 64015, 44312);
+    QTest::newRow("complete picture beyond the allocation limit") << flatGrey(16384, 16384);
 }
 
 void tst_JpegLoader::badDataGivesEmptyPicture()
