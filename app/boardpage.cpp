@@ -80,6 +80,9 @@ struct ControlData
     TThreeJumper::TJumperState state = TThreeJumper::jsOpen;
     TThreeJumper::TOrientationType orientation = TThreeJumper::otUp;
     const char *picture = "";
+    // What the pins mean, for assistive technology; the jumper itself only
+    // knows where its cap sits.
+    const char *accessibleName = "";
 };
 
 // The children of the two jumper panels, in creation order; the radio
@@ -88,7 +91,8 @@ const ControlData controls[] = {
     { .name = "Image1", .kind = Kind::Image, .parent = "PowerPanel", .bounds = { 154, 16, 112, 48 },
       .picture = ":/polarity.bmp" },
     { .name = "BusPowerJumper", .kind = Kind::Jumper, .parent = "PowerPanel", .bounds = { 72, 8, 18, 43 },
-      .state = TThreeJumper::jsRight, .orientation = TThreeJumper::otLeft },
+      .state = TThreeJumper::jsRight, .orientation = TThreeJumper::otLeft,
+      .accessibleName = "Power jumper, VUSB at the top, VEXT at the bottom" },
     { .name = "Label1", .kind = Kind::Label, .parent = "PowerPanel", .bounds = { 24, 32, 41, 17 },
       .caption = "VEXT", .alignment = Qt::AlignRight },
     { .name = "Label2", .kind = Kind::Label, .parent = "PowerPanel", .bounds = { 24, 8, 41, 17 },
@@ -101,7 +105,8 @@ const ControlData controls[] = {
     { .name = "Label4", .kind = Kind::Label, .parent = "PullPanel", .bounds = { 48, 8, 41, 17 },
       .caption = "PX", .alignment = Qt::AlignHCenter },
     { .name = "PullJumper", .kind = Kind::Jumper, .parent = "PullPanel", .bounds = { 48, 26, 43, 18 },
-      .state = TThreeJumper::jsLeft },
+      .state = TThreeJumper::jsLeft,
+      .accessibleName = "Pull-up jumper, +5V, PX and GND from left to right" },
     { .name = "Label14", .kind = Kind::Label, .parent = "PullPanel", .bounds = { 88, 8, 41, 17 },
       .caption = "GND" },
     { .name = "Label13", .kind = Kind::Label, .parent = "PullPanel", .bounds = { 8, 8, 41, 17 },
@@ -175,6 +180,7 @@ void loadControl(TMainForm &form, const ControlData &data)
         auto *jumper = new TThreeJumper(parent);
         jumper->SetJumperState(data.state);
         jumper->SetOrientation(data.orientation);
+        jumper->setAccessibleName(QString::fromUtf8(data.accessibleName));
         control = jumper;
         break;
     }

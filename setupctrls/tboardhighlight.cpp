@@ -1,9 +1,11 @@
 #include "tboardhighlight.h"
 
+#include "accessiblehighlight.h"
 #include "pointerposition.h"
 #include "tboardimage.h"
 #include "tpopupform.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
@@ -103,6 +105,12 @@ QString FreeName(const QObject *owner, const QString &stem)
     return stem + QString::number(n);
 }
 
+void ReportAccessibleChange(QObject *object, QAccessible::Event change)
+{
+    QAccessibleEvent event(object, change);
+    QAccessible::updateAccessibility(&event);
+}
+
 int Mix(int background, int color, float weight)
 {
     const double w = weight;
@@ -114,6 +122,7 @@ int Mix(int background, int color, float weight)
 TBoardHighlight::TBoardHighlight(QWidget *parent)
     : QWidget(parent)
 {
+    AccessibleHighlight::Install();
     resize(65, 65);
     SetHighlightType(htSettings);
 }
@@ -143,6 +152,7 @@ void TBoardHighlight::SetHighlightType(THighlightType value)
         m_HotStrength = 0.75f;
         break;
     }
+    ReportAccessibleChange(this, QAccessible::DescriptionChanged);
     update();
 }
 
@@ -153,6 +163,7 @@ void TBoardHighlight::SetTitle(const QString &value)
     m_Title = value;
     m_PlainTitle = QString(value).remove(u'&');
     m_TitleIdent = IdentifierOf(value);
+    ReportAccessibleChange(this, QAccessible::NameChanged);
     update();
 }
 
@@ -245,14 +256,17 @@ void TBoardHighlight::ShadeRing(QImage &bitmap, const QColor &color, float stren
 
 // A board image gives exactly what it paints beneath the control. Another
 // parent is rendered for the control's rectangle without its children, over
-// its background colour.
+// its background colour. Either way the picture has the screen's device
+// pixels, so that the ring is shaded at the resolution it is shown in.
 QImage TBoardHighlight::PictureBeneath() const
 {
     if (ParentIsBoardImage())
         return static_cast<const TBoardImage *>(parentWidget())->Background(geometry());
-    QImage picture(size(), QImage::Format_RGB32);
+    const qreal ratio = devicePixelRatioF();
+    QImage picture(size() * ratio, QImage::Format_RGB32);
     if (picture.isNull())
         return picture;
+    picture.setDevicePixelRatio(ratio);
     QWidget *parent = parentWidget();
     if (!parent) {
         picture.fill(palette().color(QPalette::Window));

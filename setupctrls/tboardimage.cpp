@@ -141,36 +141,42 @@ void TBoardImage::PictureUpdated()
         update();
 }
 
-const QImage &TBoardImage::ScaledPicture() const
+// On a high-density screen the photograph is scaled to the device pixels
+// that the picture rectangle covers, so that it is not scaled up once more
+// as a finished bitmap.
+const QImage &TBoardImage::ScaledPicture(qreal ratio) const
 {
-    const QRect target = PictureRect();
-    if (m_ScaledPicture.size() != target.size()) {
-        m_ScaledPicture = target.size() == m_Picture.size()
+    const QSize target = PictureRect().size() * ratio;
+    if (m_ScaledPicture.size() != target || m_ScaledPicture.devicePixelRatio() != ratio) {
+        m_ScaledPicture = target == m_Picture.size()
                 ? m_Picture
-                : m_Picture.scaled(target.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+                : m_Picture.scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        m_ScaledPicture.setDevicePixelRatio(ratio);
     }
     return m_ScaledPicture;
 }
 
-void TBoardImage::DrawPicture(QPainter &painter) const
+void TBoardImage::DrawPicture(QPainter &painter, qreal ratio) const
 {
     if (m_Picture.isNull())
         return;
     const QRect target = PictureRect();
     if (target.isEmpty())
         return;
-    painter.drawImage(target.topLeft(), ScaledPicture());
+    painter.drawImage(target.topLeft(), ScaledPicture(ratio));
 }
 
 QImage TBoardImage::Background(const QRect &area) const
 {
-    QImage background(area.size(), QImage::Format_RGB32);
+    const qreal ratio = devicePixelRatioF();
+    QImage background(area.size() * ratio, QImage::Format_RGB32);
     if (background.isNull())
         return background;
+    background.setDevicePixelRatio(ratio);
     background.fill(palette().color(QPalette::Button));
     QPainter painter(&background);
     painter.translate(-area.topLeft());
-    DrawPicture(painter);
+    DrawPicture(painter, ratio);
     return background;
 }
 
@@ -212,6 +218,6 @@ void TBoardImage::paintEvent(QPaintEvent *)
     const bool savedPaintInProgress = m_PaintInProgress;
     m_PaintInProgress = true;
     QPainter painter(this);
-    DrawPicture(painter);
+    DrawPicture(painter, devicePixelRatioF());
     m_PaintInProgress = savedPaintInProgress;
 }

@@ -54,7 +54,9 @@ public:
     bool ForwardPaletteChange();
 
     // Exactly what this control paints beneath the given rectangle of its
-    // client area, without its children: the highlights shade this.
+    // client area, without its children: the highlights shade this. On a
+    // screen with more device pixels than logical ones it has as many
+    // pixels as the screen shows there, and their ratio.
     QImage Background(const QRect &rect) const;
 
 protected:
@@ -63,8 +65,8 @@ protected:
 
 private:
     void PictureUpdated();
-    void DrawPicture(QPainter &painter) const;
-    const QImage &ScaledPicture() const;
+    void DrawPicture(QPainter &painter, qreal ratio) const;
+    const QImage &ScaledPicture(qreal ratio) const;
 
     QImage m_Picture;
     bool m_Stretch = false;
@@ -81,8 +83,9 @@ private:
     int m_OriginTop = 0;
     bool m_AutoSize = true;
 
-    // The stretched photograph is scaled once per size, not at every paint,
-    // so that repeated paints and the highlights see identical pixels.
+    // The stretched photograph is scaled once per size and pixel ratio, not
+    // at every paint, so that repeated paints and the highlights see
+    // identical pixels.
     mutable QImage m_ScaledPicture;
 };
 

@@ -1,5 +1,8 @@
 #include "tthreejumper.h"
 
+#include "accessiblejumper.h"
+
+#include <QAccessible>
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
@@ -16,10 +19,10 @@ namespace {
 // it is rasterised here rather than with QPainter (whose pixel grid and
 // antialiasing differ). A box (left, top, right, bottom) covers the pixels
 // left..right-1 and top..bottom-1; a pixel belongs to a shape when its
-// centre lies inside the shape. A 1-pixel pen paints the shape's own pixels
-// that have a neighbour outside the shape to the left, right, above or
-// below, so a rectangle's pen is exactly its first and last rows and
-// columns. An ellipse is the shape inscribed in its box; a rounded
+// centre lies inside the shape. A pen n pixels wide paints the shape's own
+// pixels that have a pixel outside the shape at most n steps to the left,
+// right, above or below, so a rectangle's pen is exactly its first and last
+// n rows and columns. An ellipse is the shape inscribed in its box; a rounded
 // rectangle has quarter ellipses of the given corner width and height. A
 // reversed or empty box draws nothing.
 struct Shape
@@ -49,8 +52,16 @@ struct Shape
     }
 };
 
-void DrawShape(QImage &image, const Shape &shape, std::optional<QRgb> pen, QRgb brush)
+void DrawShape(QImage &image, const Shape &shape, std::optional<QRgb> pen, int penWidth, QRgb brush)
 {
+    const auto onEdge = [&shape, penWidth](int x, int y) {
+        for (int step = 1; step <= penWidth; ++step) {
+            if (!shape.Contains(x - step, y) || !shape.Contains(x + step, y)
+                || !shape.Contains(x, y - step) || !shape.Contains(x, y + step))
+                return true;
+        }
+        return false;
+    };
     const int x0 = std::max(shape.left, 0);
     const int x1 = std::min(shape.right, image.width());
     const int y0 = std::max(shape.top, 0);
@@ -60,28 +71,26 @@ void DrawShape(QImage &image, const Shape &shape, std::optional<QRgb> pen, QRgb 
         for (int x = x0; x < x1; ++x) {
             if (!shape.Contains(x, y))
                 continue;
-            const bool edge = pen
-                && (!shape.Contains(x - 1, y) || !shape.Contains(x + 1, y)
-                    || !shape.Contains(x, y - 1) || !shape.Contains(x, y + 1));
-            line[x] = edge ? *pen : brush;
+            line[x] = pen && onEdge(x, y) ? *pen : brush;
         }
     }
 }
 
-void Rectangle(QImage &image, int left, int top, int right, int bottom, QRgb pen, QRgb brush)
+void Rectangle(QImage &image, int left, int top, int right, int bottom, QRgb pen, int penWidth,
+               QRgb brush)
 {
-    DrawShape(image, {left, top, right, bottom, 0, 0}, pen, brush);
+    DrawShape(image, {left, top, right, bottom, 0, 0}, pen, penWidth, brush);
 }
 
 void RoundRect(QImage &image, int left, int top, int right, int bottom, int cornerWidth,
-               int cornerHeight, QRgb pen, QRgb brush)
+               int cornerHeight, QRgb pen, int penWidth, QRgb brush)
 {
-    DrawShape(image, {left, top, right, bottom, cornerWidth, cornerHeight}, pen, brush);
+    DrawShape(image, {left, top, right, bottom, cornerWidth, cornerHeight}, pen, penWidth, brush);
 }
 
 void FilledEllipse(QImage &image, int left, int top, int right, int bottom, QRgb brush)
 {
-    DrawShape(image, {left, top, right, bottom, right - left, bottom - top}, std::nullopt, brush);
+    DrawShape(image, {left, top, right, bottom, right - left, bottom - top}, std::nullopt, 0, brush);
 }
 
 bool IsUpright(TThreeJumper::TOrientationType orientation)
@@ -97,6 +106,13 @@ int Round(double value)
 
 constexpr QRgb clBlack = 0xff000000;
 
+// Where the cap sits on the screen is the jumper's accessible description.
+void ReportCapMoved(QObject *jumper)
+{
+    QAccessibleEvent event(jumper, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&event);
+}
+
 } // namespace
 
 TThreeJumper::TThreeJumper(QWidget *parent)
@@ -105,6 +121,7 @@ TThreeJumper::TThreeJumper(QWidget *parent)
     , m_JumperColor(128, 0, 0)
     , m_PinColor(255, 255, 0)
 {
+    AccessibleJumper::Install();
     resize(43, 18);
 }
 
@@ -113,6 +130,7 @@ void TThreeJumper::SetJumperState(TJumperState value)
     if (value == m_JumperState || (value == jsOpen && !m_AllowOpen))
         return;
     m_JumperState = value;
+    ReportCapMoved(this);
     update();
 }
 
@@ -149,6 +167,7 @@ void TThreeJumper::SetOrientation(TOrientationType value)
     if (IsUpright(value) != IsUpright(m_Orientation))
         m_SwapPending = true;
     m_Orientation = value;
+    ReportCapMoved(this);
     update();
 }
 
@@ -231,17 +250,25 @@ QColor TThreeJumper::BackgroundColor() const
     return QGuiApplication::palette().color(QPalette::Active, QPalette::Button);
 }
 
-void TThreeJumper::DrawJumper()
+// The geometry is worked out in logical pixels. On a high-density screen
+// every coordinate and the pen are scaled to device pixels before the
+// shapes are rasterised, so that the pins come out round and the edges
+// sharp instead of as enlarged pixels; at a ratio of 1 the scaling is the
+// identity.
+void TThreeJumper::DrawJumper(qreal ratio)
 {
+    const auto D = [ratio](int logical) { return qRound(logical * ratio); };
+
     // W always runs along the pin row.
     const bool upright = IsUpright(m_Orientation);
     const int W = upright ? height() : width();
     const int H = upright ? width() : height();
-    if (m_DrawBitmap.width() != W || m_DrawBitmap.height() != H)
-        m_DrawBitmap = QImage(W, H, QImage::Format_RGB32);
+    if (m_DrawBitmap.width() != D(W) || m_DrawBitmap.height() != D(H))
+        m_DrawBitmap = QImage(D(W), D(H), QImage::Format_RGB32);
+    m_DrawBitmap.setDevicePixelRatio(ratio);
 
     const QRgb background = BackgroundColor().rgb();
-    Rectangle(m_DrawBitmap, 0, 0, W, H, background, background);
+    Rectangle(m_DrawBitmap, 0, 0, D(W), D(H), background, 0, background);
 
     const int P = Round((W - 2) / 4.5);
     const int X1 = P + 1;
@@ -251,19 +278,20 @@ void TThreeJumper::DrawJumper()
     const int X3 = W - X1;
     const int G = CX - X1 + 2;
 
+    const int pen = std::max(1, D(1));
     const QRgb base = m_BaseColor.rgb();
-    RoundRect(m_DrawBitmap, 1, 1, W - 1, H - 1, H / 2, H / 2,
-              m_BorderStyle == bsSingle ? clBlack : base, base);
+    RoundRect(m_DrawBitmap, D(1), D(1), D(W - 1), D(H - 1), D(H / 2), D(H / 2),
+              m_BorderStyle == bsSingle ? clBlack : base, pen, base);
 
     const QRgb cap = m_JumperColor.rgb();
     if (m_JumperState == jsLeft)
-        Rectangle(m_DrawBitmap, 0, 0, CX + G / 2, H, clBlack, cap);
+        Rectangle(m_DrawBitmap, 0, 0, D(CX + G / 2), D(H), clBlack, pen, cap);
     else if (m_JumperState == jsRight)
-        Rectangle(m_DrawBitmap, CX - G / 2, 0, W, H, clBlack, cap);
+        Rectangle(m_DrawBitmap, D(CX - G / 2), 0, D(W), D(H), clBlack, pen, cap);
 
     const QRgb pin = m_PinColor.rgb();
     for (const int X : {X1, CX, X3})
-        FilledEllipse(m_DrawBitmap, X - R, CY - R, X + R, CY + R, pin);
+        FilledEllipse(m_DrawBitmap, D(X - R), D(CY - R), D(X + R), D(CY + R), pin);
 }
 
 void TThreeJumper::TurnDrawing()
@@ -273,6 +301,7 @@ void TThreeJumper::TurnDrawing()
     const QSize size = IsUpright(m_Orientation) ? QSize(H, W) : QSize(W, H);
     if (m_OutputBitmap.size() != size)
         m_OutputBitmap = QImage(size, QImage::Format_RGB32);
+    m_OutputBitmap.setDevicePixelRatio(m_DrawBitmap.devicePixelRatio());
 
     for (int y = 0; y < H; ++y) {
         const auto *src = reinterpret_cast<const QRgb *>(m_DrawBitmap.constScanLine(y));
@@ -300,7 +329,8 @@ void TThreeJumper::TurnDrawing()
 
 void TThreeJumper::paintEvent(QPaintEvent *)
 {
-    DrawJumper();
+    const qreal ratio = devicePixelRatioF();
+    DrawJumper(ratio);
     TurnDrawing();
 
     // This paint still shows the drawing made for the old size; the resize
@@ -312,7 +342,7 @@ void TThreeJumper::paintEvent(QPaintEvent *)
     }
 
     QPainter painter(this);
-    const QRect source = QRect(0, 0, width(), height()).intersected(m_OutputBitmap.rect());
+    const QRect source = QRect(QPoint(0, 0), size() * ratio).intersected(m_OutputBitmap.rect());
     painter.drawImage(QPoint(0, 0), m_OutputBitmap, source);
     m_PaintedOnce = true;
 }

@@ -48,7 +48,8 @@ public:
     bool AllowOpen() const { return m_AllowOpen; }
     void SetAllowOpen(bool value);
 
-    // The unturned drawing and the turned one of the latest paint.
+    // The unturned drawing and the turned one of the latest paint, in the
+    // device pixels of the screen they were painted for.
     const QImage &DrawBitmap() const { return m_DrawBitmap; }
     const QImage &OutputBitmap() const { return m_OutputBitmap; }
     bool SwapPending() const { return m_SwapPending; }
@@ -68,7 +69,7 @@ protected:
 
 private:
     QColor BackgroundColor() const;
-    void DrawJumper();
+    void DrawJumper(qreal ratio);
     void TurnDrawing();
 
     TOrientationType m_Orientation = otUp;
