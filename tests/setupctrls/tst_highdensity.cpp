@@ -140,7 +140,8 @@ void tst_HighDensity::jumperAtDeviceResolution()
     QFETCH(QSize, size);
 
     const qreal ratio = ExpectedRatio();
-    const int r = qRound(ratio);
+    const auto D = [ratio](int logical) { return qRound(logical * ratio); };
+    const int pen = std::max(1, D(1));
     QWidget window;
     auto *jumper = new J(&window);
     jumper->resize(size);
@@ -162,15 +163,15 @@ void tst_HighDensity::jumperAtDeviceResolution()
     const QRgb cap = jumper->JumperColor().rgb();
     const QRgb base = jumper->BaseColor().rgb();
     const QRgb pin = jumper->PinColor().rgb();
-    const int middle = 9 * r;
-    QCOMPARE(drawing.pixel(27 * r - r - 1, middle), cap);
-    for (int x = 27 * r - r; x < 27 * r; ++x)
+    const int middle = D(9);
+    QCOMPARE(drawing.pixel(D(27) - pen - 1, middle), cap);
+    for (int x = D(27) - pen; x < D(27); ++x)
         QCOMPARE(drawing.pixel(x, middle), black);
-    QCOMPARE(drawing.pixel(27 * r, middle), base);
-    for (int y = 0; y < r; ++y)
-        QCOMPARE(drawing.pixel(5 * r, y), black);
-    QCOMPARE(drawing.pixel(5 * r, r), cap);
-    QCOMPARE(drawing.pixel(10 * r, middle), pin);
+    QCOMPARE(drawing.pixel(D(27), middle), base);
+    for (int y = 0; y < pen; ++y)
+        QCOMPARE(drawing.pixel(D(5), y), black);
+    QCOMPARE(drawing.pixel(D(5), pen), cap);
+    QCOMPARE(drawing.pixel(D(10), middle), pin);
     if (ratio >= 2)
         QVERIFY(!PixelDoubled(drawing));
 }
