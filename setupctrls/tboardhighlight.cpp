@@ -16,8 +16,10 @@
 #include <QScreen>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstring>
+#include <vector>
 
 namespace {
 
@@ -111,11 +113,33 @@ void ReportAccessibleChange(QObject *object, QAccessible::Event change)
     QAccessible::updateAccessibility(&event);
 }
 
+// std::nearbyint without the library call, for |value| < 2^51: past
+// 1.5 x 2^52 a double has no bits left for a fraction, so the addition
+// rounds to an integer the way nearbyint does in the default rounding mode,
+// to nearest with halves to even, and the subtraction is exact.
+int RoundHalfEven(double value)
+{
+    constexpr double shift = 6755399441055744.0;
+    return int((value + shift) - shift);
+}
+
 int Mix(int background, int color, float weight)
 {
     const double w = weight;
-    return int(std::nearbyint(background * (1.0 - w) + color * w));
+    return RoundHalfEven(background * (1.0 - w) + color * w);
 }
+
+// One channel mixed with one weight, for every value beneath.
+struct MixTable
+{
+    MixTable(int color, float weight)
+    {
+        for (int background = 0; background < 256; ++background)
+            mixed[background] = quint8(Mix(background, color, weight));
+    }
+
+    std::array<quint8, 256> mixed;
+};
 
 } // namespace
 
@@ -221,35 +245,52 @@ void TBoardHighlight::ShadeRing(QImage &bitmap, const QColor &color, float stren
 
     // Every named value is held as a 32-bit float; the expression that
     // gives it is evaluated in double and rounded once, when it is stored.
+    // The square of a float is exact in double, so u x u is worked out
+    // once per column and d still comes out of the same sum.
     const float sx = float(2.0 / (width - 1));
     const float sy = float(2.0 / (height - 1));
+    std::vector<double> uSquared(width);
+    for (int x = 0; x < width; ++x) {
+        const float u = float(double(x) * sx - 1.0);
+        uSquared[x] = double(u) * u;
+    }
+
+    const int red = color.red();
+    const int green = color.green();
+    const int blue = color.blue();
+    // The inner disc has a single weight, so there a channel's new value
+    // depends on its old one alone.
+    const float innerWeight = float(double(0.16f) * strength);
+    const MixTable innerRed(red, innerWeight);
+    const MixTable innerGreen(green, innerWeight);
+    const MixTable innerBlue(blue, innerWeight);
+
     for (int y = 0; y < height; ++y) {
         auto *line = reinterpret_cast<QRgb *>(bitmap.scanLine(y));
         const float v = float(double(y) * sy - 1.0);
+        const double vSquared = double(v) * v;
         for (int x = 0; x < width; ++x) {
-            const float u = float(double(x) * sx - 1.0);
-            const float d = float(double(u) * u + double(v) * v);
+            const float d = float(uSquared[x] + vSquared);
             if (d >= 1.0f)
                 continue;
             QRgb background = line[x];
-            float w;
             if (d < 0.5929) {
-                w = 0.16f;
-            } else {
-                const float r = float(std::sqrt(double(d)));
-                w = float(1.0 - 8.0 * std::fabs(double(r) - 0.875));
-                if (whiteCore) {
-                    w = float(2.0 * w);
-                    if (w > 1.0f) {
-                        background = qRgb(255, 255, 255);
-                        w = float(2.0 - w);
-                    }
+                line[x] = qRgb(innerRed.mixed[qRed(background)], innerGreen.mixed[qGreen(background)],
+                               innerBlue.mixed[qBlue(background)]);
+                continue;
+            }
+            const float r = float(std::sqrt(double(d)));
+            float w = float(1.0 - 8.0 * std::fabs(double(r) - 0.875));
+            if (whiteCore) {
+                w = float(2.0 * w);
+                if (w > 1.0f) {
+                    background = qRgb(255, 255, 255);
+                    w = float(2.0 - w);
                 }
             }
             w = float(double(w) * strength);
-            line[x] = qRgb(Mix(qRed(background), color.red(), w),
-                           Mix(qGreen(background), color.green(), w),
-                           Mix(qBlue(background), color.blue(), w));
+            line[x] = qRgb(Mix(qRed(background), red, w), Mix(qGreen(background), green, w),
+                           Mix(qBlue(background), blue, w));
         }
     }
 }
