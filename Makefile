@@ -58,3 +58,14 @@ package: deps
 	@cmake -S . -B $(PACKAGE_DIR) -DCMAKE_BUILD_TYPE=Release
 	@cmake --build $(PACKAGE_DIR) -j $(JOBS) --target Settings setup_icons
 	@cd $(PACKAGE_DIR) && cpack -G DEB
+
+# Speed and memory, each beside a floor measured in the same run; prints a
+# table and writes $(BENCH_JSON). Timed, so never part of make test.
+BENCH_DIR ?= build-bench
+BENCH_JSON ?= build/bench.json
+.PHONY: bench
+
+bench: deps
+	@cmake -S . -B $(BENCH_DIR) -DCMAKE_BUILD_TYPE=Release -DSETUP_BENCH=ON
+	@cmake --build $(BENCH_DIR) -j $(JOBS) --target setup_bench bench_minimal_window bench_settings_window
+	@bash bench/run.sh $(BENCH_DIR) $(BENCH_JSON)
