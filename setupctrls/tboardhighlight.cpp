@@ -9,7 +9,6 @@
 #include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -144,7 +143,7 @@ struct MixTable
 } // namespace
 
 TBoardHighlight::TBoardHighlight(QWidget *parent)
-    : QWidget(parent)
+    : TGraphicControl(parent)
 {
     AccessibleHighlight::Install();
     resize(65, 65);
@@ -360,37 +359,6 @@ void TBoardHighlight::leaveEvent(QEvent *)
     HandleMouseLeave(false);
 }
 
-void TBoardHighlight::mousePressEvent(QMouseEvent *event)
-{
-    if (event->button() != Qt::LeftButton) {
-        QWidget::mousePressEvent(event);
-        return;
-    }
-    m_LeftButtonDown = true;
-    event->accept();
-}
-
-void TBoardHighlight::mouseReleaseEvent(QMouseEvent *event)
-{
-    if (event->button() != Qt::LeftButton || !m_LeftButtonDown) {
-        QWidget::mouseReleaseEvent(event);
-        return;
-    }
-    m_LeftButtonDown = false;
-    event->accept();
-    if (rect().contains(event->position().toPoint()))
-        Click();
-}
-
-// The second press of a double-click is no click of its own.
-void TBoardHighlight::mouseDoubleClickEvent(QMouseEvent *event)
-{
-    if (event->button() != Qt::LeftButton)
-        QWidget::mouseDoubleClickEvent(event);
-    else
-        event->accept();
-}
-
 void TBoardHighlight::HandleMouseEnter(bool relayed)
 {
     if (m_Lit)
@@ -427,7 +395,7 @@ void TBoardHighlight::HandleMouseLeave(bool relayed)
 
 void TBoardHighlight::Click()
 {
-    emit clicked();
+    TGraphicControl::Click();
     PinPopup();
 }
 

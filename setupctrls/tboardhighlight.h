@@ -1,6 +1,7 @@
 #ifndef TBOARDHIGHLIGHT_H
 #define TBOARDHIGHLIGHT_H
 
+#include "tgraphiccontrol.h"
 #include "tradiopanel.h"
 
 #include <QColor>
@@ -19,7 +20,7 @@ class TPopupForm;
 // open; its first paint adds an entry for it to the board image's menu.
 // Highlights on one board image with equal Title and HighlightType are
 // linked: they light up together and share one popup, panel and entry.
-class TBoardHighlight : public QWidget
+class TBoardHighlight : public TGraphicControl
 {
     Q_OBJECT
     Q_PROPERTY(bool CreatePopup READ CreatePopup WRITE SetCreatePopup)
@@ -68,7 +69,7 @@ public:
     // are not passed on again.
     void HandleMouseEnter(bool relayed);
     void HandleMouseLeave(bool relayed);
-    virtual void Click();
+    void Click() override;
     void SetPopupActive(bool active, bool relay);
     void Unlight();
 
@@ -84,16 +85,11 @@ public:
     void NextClick();
     void DoneClick();
 
-signals:
-    void clicked();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
     void enterEvent(QEnterEvent *event) override;
     void leaveEvent(QEvent *event) override;
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
-    void mouseDoubleClickEvent(QMouseEvent *event) override;
 
 private:
     bool ParentIsBoardImage() const;
@@ -123,7 +119,6 @@ private:
     bool m_Pinned = false;
     TRadioPanel *m_RadioPanel = nullptr;
     bool m_PopupActive = false;
-    bool m_LeftButtonDown = false;
 };
 
 #endif

@@ -4,7 +4,6 @@
 
 #include <QAccessible>
 #include <QGuiApplication>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QPalette>
 
@@ -116,7 +115,7 @@ void ReportCapMoved(QObject *jumper)
 } // namespace
 
 TThreeJumper::TThreeJumper(QWidget *parent)
-    : QWidget(parent)
+    : TGraphicControl(parent)
     , m_BaseColor(128, 128, 128)
     , m_JumperColor(128, 0, 0)
     , m_PinColor(255, 255, 0)
@@ -204,40 +203,7 @@ void TThreeJumper::Click()
         break;
     }
     SetJumperState(next);
-    emit clicked();
-}
-
-void TThreeJumper::mousePressEvent(QMouseEvent *event)
-{
-    if (event->button() != Qt::LeftButton) {
-        QWidget::mousePressEvent(event);
-        return;
-    }
-    m_LeftButtonDown = true;
-    event->accept();
-}
-
-void TThreeJumper::mouseReleaseEvent(QMouseEvent *event)
-{
-    if (event->button() != Qt::LeftButton || !m_LeftButtonDown) {
-        QWidget::mouseReleaseEvent(event);
-        return;
-    }
-    m_LeftButtonDown = false;
-    event->accept();
-    if (rect().contains(event->position().toPoint()))
-        Click();
-}
-
-// The second press of a double-click arrives here instead of as a press;
-// it must not arm a click, or a double-click would move the cap twice.
-void TThreeJumper::mouseDoubleClickEvent(QMouseEvent *event)
-{
-    if (event->button() != Qt::LeftButton) {
-        QWidget::mouseDoubleClickEvent(event);
-        return;
-    }
-    event->accept();
+    TGraphicControl::Click();
 }
 
 // Only the radio panel itself lends its colour; a class derived from it

@@ -1,15 +1,16 @@
 #ifndef TTHREEJUMPER_H
 #define TTHREEJUMPER_H
 
+#include "tgraphiccontrol.h"
+
 #include <QColor>
 #include <QImage>
-#include <QWidget>
 
 // Drawing of a three-pin jumper header: a base with three pins in a row and
 // a cap over the first two pins, the last two or none. Each click moves the
 // cap to its next position and then emits clicked(), so that the owner can
 // bring other controls in line with the new position.
-class TThreeJumper : public QWidget
+class TThreeJumper : public TGraphicControl
 {
     Q_OBJECT
     Q_PROPERTY(TJumperState JumperState READ JumperState WRITE SetJumperState)
@@ -56,16 +57,11 @@ public:
     bool PaintedOnce() const { return m_PaintedOnce; }
 
     // Moves the cap to its next position, then emits clicked().
-    virtual void Click();
+    void Click() override;
 
-signals:
-    void clicked();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
-    void mouseDoubleClickEvent(QMouseEvent *event) override;
 
 private:
     QColor BackgroundColor() const;
@@ -83,7 +79,6 @@ private:
     QColor m_PinColor;
     TBorderStyle m_BorderStyle = bsSingle;
     bool m_AllowOpen = true;
-    bool m_LeftButtonDown = false;
 };
 
 #endif
