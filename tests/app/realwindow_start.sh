@@ -35,12 +35,12 @@ for _ in $(seq 1 200); do
 done
 [ "$maximized" = 1 ] || { echo "FAIL: window not maximized (width $width)"; exit 1; }
 
-# The centre of the screen lies on the board, which is green, not the
-# white background.
+# Above the middle of the screen lies the board, which is green, not the
+# white background; the instructions window opens lower down.
 painted=0
 for _ in $(seq 1 200); do
     import -window root "$workdir/shot.png" 2>/dev/null || true
-    pixel=$(convert "$workdir/shot.png" -format '%[fx:int(255*p{640,560}.r)] %[fx:int(255*p{640,560}.g)] %[fx:int(255*p{640,560}.b)]' info: 2>/dev/null || echo "255 255 255")
+    pixel=$(convert "$workdir/shot.png" -format '%[fx:int(255*p{640,330}.r)] %[fx:int(255*p{640,330}.g)] %[fx:int(255*p{640,330}.b)]' info: 2>/dev/null || echo "255 255 255")
     read -r r g b <<<"$pixel"
     if [ "$g" -gt "$r" ] && [ "$g" -gt "$b" ]; then painted=1; break; fi
     sleep 0.05
