@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRandomGenerator>
+#include <QStyleOptionButton>
 
 #include <functional>
 
@@ -24,7 +25,9 @@
 // can do (pointer moves over circles and popups, clicks on circles,
 // jumpers, radio buttons and popup buttons, menu entries, close boxes, the
 // instructions window's Start button) and checks after every step that the
-// popups, check marks, lit circles and jumpers agree with one another.
+// popups, check marks, lit circles, activation and jumpers agree with one
+// another, and that the step itself did what it promises (a click pins, a
+// checked entry closes, Next opens the next entry, a jumper moves on).
 //
 // SETUP_RANDOM_SEED=<n> runs only that seed, SETUP_RANDOM_STEPS=<n> sets the
 // number of steps per seed; a failure names the seed and the step.
@@ -139,7 +142,12 @@ private:
 
     QList<TPopupForm *> VisiblePopups() const;
     QList<TBoardHighlight *> LinkedSet(const TBoardHighlight *highlight) const;
+    TPopupForm *SetPopup(const TBoardHighlight *highlight) const;
+    bool ShownAndPinned(const TBoardHighlight *highlight) const;
+    QAction *MenuEntry(const TBoardHighlight *highlight) const;
+    QList<QAction *> MenuEntries() const;
     QString CheckInvariants() const;
+    void Expect(bool holds, const QString &otherwise);
     void NoteReached(QMap<QString, int> &reached) const;
     QList<Action> Actions();
 
@@ -147,7 +155,12 @@ private:
     template<typename T>
     T Pick(const QList<T> &list) { return list.at(Below(int(list.size()))); }
     QPoint PointIn(const QRect &rect) { return rect.topLeft() + QPoint(Below(rect.width()), Below(rect.height())); }
-    QString ClickIn(QWidget *widget, const QString &what);
+    struct Click
+    {
+        QString done; // what happened, or empty when no spot was free
+        bool clicked = false;
+    };
+    Click ClickIn(QWidget *widget, const QString &what, QRect area = {});
 
     TMainForm *form = nullptr;
     WindowStack *stack = nullptr;
@@ -155,6 +168,7 @@ private:
     QRandomGenerator random;
     QPoint pointer = Parking;
     QPointer<QWidget> pointerWindow;
+    QString transitionFailure;
 };
 
 void tst_RandomInteraction::init()
@@ -211,8 +225,12 @@ void tst_RandomInteraction::SettlePointer()
             auto *left = qobject_cast<TPopupForm *>(pointerWindow.data());
             pointerWindow = under;
             if (left && left->isVisible()) {
+                const bool closes = left->CloseOnLeave() && !left->frameGeometry().contains(pointer);
                 QEvent leave(QEvent::Leave);
                 QCoreApplication::sendEvent(left, &leave);
+                if (closes)
+                    Expect(!left->isVisible(), left->windowTitle() + ": entered popup left for " + Where(pointer)
+                                                   + " stays open");
             }
         }
         if (QCursor::pos() != cursor)
@@ -241,13 +259,52 @@ QList<TBoardHighlight *> tst_RandomInteraction::LinkedSet(const TBoardHighlight 
     return set;
 }
 
-QString tst_RandomInteraction::CheckInvariants() const
+TPopupForm *tst_RandomInteraction::SetPopup(const TBoardHighlight *highlight) const
+{
+    for (const TBoardHighlight *member : LinkedSet(highlight)) {
+        if (member->Popup())
+            return member->Popup();
+    }
+    return nullptr;
+}
+
+bool tst_RandomInteraction::ShownAndPinned(const TBoardHighlight *highlight) const
+{
+    const TPopupForm *popup = SetPopup(highlight);
+    return popup && popup->isVisible() && popup->OwnerHighlight()->Pinned();
+}
+
+QList<QAction *> tst_RandomInteraction::MenuEntries() const
 {
     QList<QAction *> entries;
     for (QAction *top : form->MainMenu1->actions()) {
         if (top->menu() && (top->text() == "&Settings" || top->text() == "&Options"))
             entries += top->menu()->actions();
     }
+    return entries;
+}
+
+QAction *tst_RandomInteraction::MenuEntry(const TBoardHighlight *highlight) const
+{
+    const QList<TBoardHighlight *> set = LinkedSet(highlight);
+    for (QAction *entry : MenuEntries()) {
+        if (set.contains(qobject_cast<TBoardHighlight *>(entry->data().value<QObject *>())))
+            return entry;
+    }
+    return nullptr;
+}
+
+// Records the first broken promise of a single step; the step loop reports
+// it with the seed.
+void tst_RandomInteraction::Expect(bool holds, const QString &otherwise)
+{
+    if (!holds && transitionFailure.isEmpty())
+        transitionFailure = otherwise;
+}
+
+QString tst_RandomInteraction::CheckInvariants() const
+{
+    const QList<QAction *> entries = MenuEntries();
     if (entries.size() != 7)
         return QStringLiteral("%1 menu entries instead of 7").arg(entries.size());
 
@@ -285,6 +342,10 @@ QString tst_RandomInteraction::CheckInvariants() const
         }
         if (popup && popup->CloseOnLeave() && !pinned)
             return name + ": closes on leave, but is not shown and pinned";
+        // Shown and not pinned, a popup lasts only while the pointer is on a
+        // circle of its set.
+        if (shown && !pinned && std::none_of(set.begin(), set.end(), [](auto *m) { return m->underMouse(); }))
+            return name + ": shown unpinned with the pointer off its circles at " + Where(pointer);
         const bool active = popup && QApplication::activeWindow() == popup;
         for (TBoardHighlight *member : set) {
             if (member->PopupActive() != active)
@@ -292,11 +353,7 @@ QString tst_RandomInteraction::CheckInvariants() const
                      + " the popup's activation";
         }
 
-        QAction *entry = nullptr;
-        for (QAction *candidate : entries) {
-            if (set.contains(qobject_cast<TBoardHighlight *>(candidate->data().value<QObject *>())))
-                entry = candidate;
-        }
+        const QAction *entry = MenuEntry(highlight);
         if (!entry)
             return name + ": no menu entry";
         if (entry->isChecked() != pinned)
@@ -348,21 +405,23 @@ void tst_RandomInteraction::NoteReached(QMap<QString, int> &reached) const
         ++reached[state];
 }
 
-// Moves the pointer onto a spot of widget that no other window covers and
-// clicks there; empty when no such spot was found.
-QString tst_RandomInteraction::ClickIn(QWidget *widget, const QString &what)
+// Moves the pointer onto a spot of widget (within area, by default all of
+// it) that no other window covers, and clicks there.
+tst_RandomInteraction::Click tst_RandomInteraction::ClickIn(QWidget *widget, const QString &what, QRect area)
 {
+    if (area.isNull())
+        area = widget->rect();
     for (int attempt = 0; attempt < 4; ++attempt) {
-        const QPoint local = PointIn(widget->rect());
+        const QPoint local = PointIn(area);
         const QPoint global = widget->mapToGlobal(local);
         if (!Uncovered(widget->window(), global))
             continue;
         MoveTo(global);
         // The move may have closed the window the widget is in.
         if (!widget->isVisible())
-            return what + QStringLiteral(" gone after moving to ") + Where(global);
+            return { what + QStringLiteral(" gone after moving to ") + Where(global) };
         QTest::mouseClick(widget, Qt::LeftButton, {}, local);
-        return what + QStringLiteral(" clicked at ") + Where(global);
+        return { what + QStringLiteral(" clicked at ") + Where(global), true };
     }
     return {};
 }
@@ -411,7 +470,10 @@ QList<tst_RandomInteraction::Action> tst_RandomInteraction::Actions()
          } },
         { 6, [this] {
              TBoardHighlight *circle = Pick(highlights);
-             return ClickIn(circle, circle->objectName());
+             const Click click = ClickIn(circle, circle->objectName());
+             if (click.clicked)
+                 Expect(ShownAndPinned(circle), circle->objectName() + ": a click did not pin its popup");
+             return click.done;
          } },
         { 8, [this] {
              QList<QAction *> entries;
@@ -425,7 +487,13 @@ QList<tst_RandomInteraction::Action> tst_RandomInteraction::Actions()
              const bool mouse = Below(2);
              if (mouse)
                  MoveTo(form->menuBar()->mapToGlobal(PointIn(form->menuBar()->rect())));
+             const bool wasChecked = entry->isChecked();
              entry->trigger();
+             auto *owner = qobject_cast<TBoardHighlight *>(entry->data().value<QObject *>());
+             if (wasChecked)
+                 Expect(!SetPopup(owner)->isVisible(), entry->text() + ": the checked entry did not close its popup");
+             else
+                 Expect(ShownAndPinned(owner), entry->text() + ": the entry did not open its popup pinned");
              return QStringLiteral("menu entry %1 by %2").arg(entry->text(), mouse ? "mouse" : "keyboard");
          } },
         { 10, [this, popupWith, anyPopup] {
@@ -434,7 +502,26 @@ QList<tst_RandomInteraction::Action> tst_RandomInteraction::Actions()
                  return QString();
              QPushButton *button = Pick(QList<QPushButton *>{ popup->PreviousButton(), popup->NextButton(),
                                                               popup->DoneButton() });
-             return ClickIn(button, popup->windowTitle() + " " + button->text());
+             // Previous and Next go round the entries of the popup's own
+             // menu.
+             const QAction *entry = MenuEntry(popup->OwnerHighlight());
+             QList<QAction *> siblings;
+             for (QAction *top : form->MainMenu1->actions()) {
+                 if (top->menu() && top->menu()->actions().contains(entry))
+                     siblings = top->menu()->actions();
+             }
+             const qsizetype index = siblings.indexOf(entry);
+             const qsizetype step = button == popup->NextButton() ? 1 : button == popup->PreviousButton() ? -1 : 0;
+             const QAction *target = siblings.at((index + step + siblings.size()) % siblings.size());
+             const Click click = ClickIn(button, popup->windowTitle() + " " + button->text());
+             if (click.clicked) {
+                 Expect(!popup->isVisible(), click.done + " left its popup open");
+                 if (step != 0)
+                     Expect(target->isChecked()
+                                    && ShownAndPinned(qobject_cast<TBoardHighlight *>(target->data().value<QObject *>())),
+                            click.done + " did not open " + target->text() + " pinned");
+             }
+             return click.done;
          } },
         { 6, [this, popupWith, anyPopup] {
              TPopupForm *popup = popupWith(anyPopup);
@@ -445,6 +532,7 @@ QList<tst_RandomInteraction::Action> tst_RandomInteraction::Actions()
              if (mouse)
                  MoveTo(QPoint(frame.right() - 4, frame.top() + 2));
              popup->close();
+             Expect(!popup->isVisible(), popup->windowTitle() + ": the close box left it open");
              return QStringLiteral("close box of %1 by %2").arg(popup->windowTitle(), mouse ? "mouse" : "keyboard");
          } },
         { 6, [this, popupWith] {
@@ -454,7 +542,18 @@ QList<tst_RandomInteraction::Action> tst_RandomInteraction::Actions()
              if (!popup)
                  return QString();
              TThreeJumper *jumper = popup->isAncestorOf(form->PullJumper) ? form->PullJumper : form->BusPowerJumper;
-             return ClickIn(jumper, jumper->objectName());
+             // The cap moves on by one: open, left, right and round again;
+             // the power jumper skips open.
+             using J = TThreeJumper;
+             const J::TJumperState before = jumper->JumperState();
+             J::TJumperState next = before == J::jsOpen ? J::jsLeft : before == J::jsLeft ? J::jsRight : J::jsOpen;
+             if (jumper == form->BusPowerJumper && next == J::jsOpen)
+                 next = J::jsLeft;
+             const Click click = ClickIn(jumper, jumper->objectName());
+             if (click.clicked)
+                 Expect(jumper->JumperState() == next,
+                        QStringLiteral("%1 went from %2 to %3").arg(click.done).arg(int(before)).arg(int(jumper->JumperState())));
+             return click.done;
          } },
         { 6, [this, popupWith] {
              TPopupForm *popup = popupWith([this](TPopupForm *p) {
@@ -463,7 +562,16 @@ QList<tst_RandomInteraction::Action> tst_RandomInteraction::Actions()
              if (!popup)
                  return QString();
              QRadioButton *radio = Pick(popup->findChildren<QRadioButton *>());
-             return ClickIn(radio, radio->objectName());
+             // A radio button takes clicks on its circle and its caption,
+             // not on the empty rest of its width.
+             QStyleOptionButton option;
+             option.initFrom(radio);
+             option.text = radio->text();
+             const QRect clickable = radio->style()->subElementRect(QStyle::SE_RadioButtonClickRect, &option, radio);
+             const Click click = ClickIn(radio, radio->objectName(), clickable);
+             if (click.clicked)
+                 Expect(radio->isChecked(), click.done + " left it unchecked");
+             return click.done;
          } },
         { 2, [this, popupWith] {
              TPopupForm *popup = popupWith([this](TPopupForm *p) {
@@ -486,10 +594,18 @@ QList<tst_RandomInteraction::Action> tst_RandomInteraction::Actions()
              THelpForm *help = form->SetSup->HelpForm();
              if (!help->isVisible())
                  return QString();
-             if (Below(2))
-                 return ClickIn(help->StartButton, QStringLiteral("Start"));
-             QTest::keyClick(help->StartButton, Qt::Key_Return);
-             return QStringLiteral("Start by Return");
+             QString done = QStringLiteral("Start by Return");
+             if (Below(2)) {
+                 const Click click = ClickIn(help->StartButton, QStringLiteral("Start"));
+                 if (!click.clicked)
+                     return click.done;
+                 done = click.done;
+             } else {
+                 QTest::keyClick(help->StartButton, Qt::Key_Return);
+             }
+             Expect(!help->isVisible() && ShownAndPinned(form->PullHighlight),
+                    done + " did not hide the instructions and pin Pull-Up Configuration");
+             return done;
          } },
         { 2, [this] {
              QWidget *window = Below(2) ? static_cast<QWidget *>(form->SetSup->HelpForm())
@@ -497,7 +613,7 @@ QList<tst_RandomInteraction::Action> tst_RandomInteraction::Actions()
              if (!window->isVisible())
                  return QString();
              if (auto *tech = qobject_cast<TTechForm *>(window); tech && Below(2))
-                 return ClickIn(tech->CloseButton, QStringLiteral("Technical Support Close"));
+                 return ClickIn(tech->CloseButton, QStringLiteral("Technical Support Close")).done;
              window->close();
              return "close box of " + window->windowTitle();
          } },
@@ -531,6 +647,7 @@ void tst_RandomInteraction::randomSteps()
     QFETCH(quint32, seed);
     const int steps = EnvironmentNumber("SETUP_RANDOM_STEPS", 4000);
     random.seed(seed);
+    transitionFailure.clear();
 
     const QList<Action> actions = Actions();
     int totalWeight = 0;
@@ -554,7 +671,7 @@ void tst_RandomInteraction::randomSteps()
         trail.append(QStringLiteral("%1: %2").arg(step).arg(done));
         if (trail.size() > 12)
             trail.removeFirst();
-        failure = CheckInvariants();
+        failure = transitionFailure.isEmpty() ? CheckInvariants() : transitionFailure;
         if (!form->isVisible())
             failure = QStringLiteral("the main window is gone");
         NoteReached(reached);
