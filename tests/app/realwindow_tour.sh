@@ -71,20 +71,20 @@ poll maximized || fail "the main window is not maximized"
 
 # The board image is centred on the window's outer size and placed in its
 # client area, which begins below the menu bar: the first white pixel
-# down the right edge of the window.
+# after the menu bar's grey down the right edge of the window.
 client_geometry "$main"
 read -r frame_left frame_right frame_top frame_bottom < <(
     xprop -id "$main" _NET_FRAME_EXTENTS | sed 's/.*= *//; s/,/ /g')
 outer_width=$((W + frame_left + frame_right))
 outer_height=$((H + frame_top + frame_bottom))
-menu_painted() {
+client_area_found() {
     import -window root "$workdir/shot.png" 2>/dev/null || return 1
     local column
     column=$(convert "$workdir/shot.png" -crop "1x60+$((X + W - 3))+$Y" +repage -depth 8 txt:- 2>/dev/null) || return 1
-    client_top=$(awk -F'[,:]' '/#FFFFFF/ && $2 > 0 { print $2; exit }' <<<"$column")
+    client_top=$(awk -F'[,:]' 'NR == 1 { next } !/#FFFFFF/ { menu = 1; next } menu { print $2; exit }' <<<"$column")
     [ -n "$client_top" ]
 }
-poll menu_painted || fail "no menu bar above a white client area"
+poll client_area_found || fail "no menu bar above a white client area"
 board_left=$((X + (outer_width - 600) / 2))
 board_top=$((Y + client_top + (outer_height - 661) / 2))
 echo "board image at $board_left,$board_top"
