@@ -22,6 +22,21 @@
 
 namespace {
 
+// Ring colour and strengths of each kind of spot, in THighlightType order.
+struct TypeLook
+{
+    QRgb ringColor;
+    float idleStrength;
+    float activeStrength;
+    float hotStrength;
+};
+
+constexpr TypeLook typeLooks[] = {
+    { qRgb(0, 0, 255), 0.25f, 1.0f, 0.5f }, // htOptions: blue
+    { qRgb(255, 255, 0), 0.5f, 1.0f, 0.75f }, // htSettings: yellow
+    { qRgb(255, 0, 0), 0.5f, 1.0f, 0.75f }, // htCalibration: red
+};
+
 bool HasClassName(const QObject *object, const char *name)
 {
     return object && std::strcmp(object->metaObject()->className(), name) == 0;
@@ -152,29 +167,16 @@ TBoardHighlight::TBoardHighlight(QWidget *parent)
 
 void TBoardHighlight::SetHighlightType(THighlightType value)
 {
-    if (value == m_HighlightType)
+    // The property system would pass any ordinal through; only the three
+    // kinds have a look.
+    if (value == m_HighlightType || value > htCalibration)
         return;
     m_HighlightType = value;
-    switch (value) {
-    case htOptions:
-        m_RingColor = QColor(0, 0, 255);
-        m_IdleStrength = 0.25f;
-        m_ActiveStrength = 1.0f;
-        m_HotStrength = 0.5f;
-        break;
-    case htSettings:
-        m_RingColor = QColor(255, 255, 0);
-        m_IdleStrength = 0.5f;
-        m_ActiveStrength = 1.0f;
-        m_HotStrength = 0.75f;
-        break;
-    case htCalibration:
-        m_RingColor = QColor(255, 0, 0);
-        m_IdleStrength = 0.5f;
-        m_ActiveStrength = 1.0f;
-        m_HotStrength = 0.75f;
-        break;
-    }
+    const TypeLook &look = typeLooks[value];
+    m_RingColor = QColor::fromRgb(look.ringColor);
+    m_IdleStrength = look.idleStrength;
+    m_ActiveStrength = look.activeStrength;
+    m_HotStrength = look.hotStrength;
     ReportAccessibleChange(this, QAccessible::DescriptionChanged);
     update();
 }
