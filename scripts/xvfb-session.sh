@@ -31,3 +31,12 @@ xvfb_session_stop() {
     kill "${OPENBOX_PID:-}" "${XVFB_PID:-}" 2>/dev/null || true
     wait "${OPENBOX_PID:-}" "${XVFB_PID:-}" 2>/dev/null || true
 }
+
+# For test scripts: a scratch folder in $workdir and a private session,
+# both ended with the script, together with the program it started
+# ($app_pid) and any helpers it lists in $extra_pids.
+xvfb_test_session() {
+    workdir=$(mktemp -d)
+    trap 'kill ${app_pid:-} ${extra_pids:-} 2>/dev/null || true; xvfb_session_stop; rm -rf "$workdir"' EXIT
+    xvfb_session_start "$1"
+}

@@ -5,12 +5,8 @@
 set -euo pipefail
 
 program=$1
-workdir=$(mktemp -d)
-trap 'rm -rf "$workdir"' EXIT
-
 source "$(dirname "$0")/../../scripts/xvfb-session.sh"
-xvfb_session_start 1280x1024
-trap 'xvfb_session_stop; rm -rf "$workdir"' EXIT
+xvfb_test_session 1280x1024
 
 start=$(date +%s%N)
 "$program" &

@@ -8,14 +8,10 @@ set -euo pipefail
 program=$1
 launcher=$2
 python=$3
-workdir=$(mktemp -d)
-trap 'rm -rf "$workdir"' EXIT
-
 source "$(dirname "$0")/../../scripts/xvfb-session.sh"
-xvfb_session_start 1280x1024
+xvfb_test_session 1280x1024
 "$launcher" --launch-immediately 2>"$workdir/launcher.txt" &
-launcher_pid=$!
-trap 'kill "${app_pid:-}" "$launcher_pid" 2>/dev/null || true; xvfb_session_stop; rm -rf "$workdir"' EXIT
+extra_pids=$!
 
 # Without a desktop setting that turns accessibility on, Qt is told so here.
 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb "$program" >"$workdir/out.txt" 2>&1 &

@@ -7,12 +7,8 @@
 set -euo pipefail
 
 program=$1
-workdir=$(mktemp -d)
-trap 'rm -rf "$workdir"' EXIT
-
 source "$(dirname "$0")/../../scripts/xvfb-session.sh"
-xvfb_session_start 1280x1024
-trap 'kill "${app_pid:-}" 2>/dev/null || true; xvfb_session_stop; rm -rf "$workdir"' EXIT
+xvfb_test_session 1280x1024
 
 fail() { echo "FAIL: $*"; exit 1; }
 
